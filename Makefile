@@ -42,8 +42,11 @@ fuzz: deps
 	  -DFILLMAP_FUZZ=ON -DFILLMAP_GUI=OFF -DFILLMAP_TESTS=OFF
 	cmake --build $(FUZZ)
 	@for f in $(FUZZ)/fuzz/fuzz_*; do \
-	  echo "== $$f"; mkdir -p $(FUZZ)/corpus/$$(basename $$f); \
-	  $$f -max_total_time=$(FUZZTIME) -timeout=5 $(FUZZ)/corpus/$$(basename $$f) fuzz/seeds/$$(basename $$f) || exit 1; \
+	  name=$$(basename $$f); mkdir -p $(FUZZ)/corpus/$$name; \
+	  if $$f -max_total_time=$(FUZZTIME) -timeout=5 $(FUZZ)/corpus/$$name fuzz/seeds/$$name \
+	       > $(FUZZ)/$$name.log 2>&1; then \
+	    echo "$$name: $$(grep -E '^Done' $(FUZZ)/$$name.log)"; \
+	  else tail -n 60 $(FUZZ)/$$name.log; exit 1; fi; \
 	done
 
 screenshots: build

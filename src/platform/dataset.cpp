@@ -255,8 +255,7 @@ void TDataSet::DataEvent(TDataEvent event, const TField* field) {
     return;
   }
   // A field change held back loses its field, so it is told as a change of the records.
-  const TDataEvent held =
-      event == TDataEvent::deFieldChange ? TDataEvent::deDataSetChange : event;
+  const TDataEvent held = event == TDataEvent::deFieldChange ? TDataEvent::deDataSetChange : event;
   if (!held_event_ || *held_event_ < held) held_event_ = held;
 }
 
@@ -294,8 +293,7 @@ void TDataSet::FetchEnd(bool first) {
 
 void TDataSet::Refetch() {
   state_ = TDataSetState::dsBrowse;
-  buffer_valid_ =
-      Fetch(TGetMode::gmCurrent) || Fetch(TGetMode::gmNext) || Fetch(TGetMode::gmPrior);
+  buffer_valid_ = Fetch(TGetMode::gmCurrent) || Fetch(TGetMode::gmNext) || Fetch(TGetMode::gmPrior);
   bof_ = eof_ = !buffer_valid_;
 }
 
