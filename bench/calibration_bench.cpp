@@ -5,27 +5,12 @@
 #include "calibration/calibration.h"
 #include "geometry/tank_state.h"
 #include "platform/conversions.h"
+#include "recording_view.h"
 #include "store/my_dataset.h"
 
 namespace {
 
 using namespace fillmap;
-
-class SilentView : public CalculationView {
- public:
-  std::string field_text(ParameterField) override { return ""; }
-  int size_unit_index() override { return 0; }
-  std::string size_unit_text() override { return "meters"; }
-  int volume_unit_index() override { return 1; }
-  std::string volume_unit_text() override { return "liters"; }
-  void set_active_page(Page) override {}
-  void focus_field(ParameterField) override {}
-  void beep() override {}
-  void show_error(const std::string&) override {}
-  void set_zero_caption(const std::string&) override {}
-  void set_span_caption(const std::string&) override {}
-  void set_column_title(int, const std::string&) override {}
-};
 
 void BM_generate_table_25_points(benchmark::State& state) {
   tank_state = TankState{};
@@ -39,9 +24,12 @@ void BM_generate_table_25_points(benchmark::State& state) {
                                                         : 6.732051f;
   tank_state.min_signal = 0;
   tank_state.max_signal = max_height;
-  SilentView view;
+  testing::RecordingView view;
   TMyDataSet table;
-  for (auto _ : state) generate_table(view, table, max_height, 25);
+  for (auto _ : state) {
+    generate_table(view, table, max_height, 25);
+    view.log.clear();
+  }
   state.SetItemsProcessed(state.iterations() * 27);
 }
 BENCHMARK(BM_generate_table_25_points)->ArgName("shape")->DenseRange(0, 5);
