@@ -26,7 +26,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFILLMAP_BENCH=ON -DFILLMAP_TESTS=OFF
 	cmake --build $(BENCH)
-	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@for b in $(BENCH)/bench/bench_* $(BENCH)/bench/*/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 sanitize: deps
 	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFILLMAP_SANITIZE=ON
@@ -50,7 +50,7 @@ fuzz: deps
 	done
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/fillmap --screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/gui/fillmap_screenshots $(BUILD)/screenshots
 
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
