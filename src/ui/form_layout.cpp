@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QTextEdit>
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -74,16 +73,10 @@ void align_strips(QWidget* form) {
   }
 }
 
-// A memo's text starts a pixel inside it, as in a multi-line edit control.
-void use_narrow_memo_margins(QWidget* form) {
-  for (QTextEdit* memo : form->findChildren<QTextEdit*>()) memo->document()->setDocumentMargin(1);
-}
-
 }  // namespace
 
 void apply_form_layout(QWidget* form) {
   use_pixel_fonts(form);
-  use_narrow_memo_margins(form);
   align_strips(form);
 }
 

@@ -12,8 +12,6 @@ namespace fillmap {
 // it has at 96 dpi (11, 13, 16, 37), and that height is kept whatever the screen's dpi, since
 // the places and sizes of the controls are pixels too.
 //
-// Memos: their text starts a pixel inside them, as in a multi-line edit control.
-//
 // Alignment: a child with the dynamic property align "top" is a strip, as wide as its
 // container's inside and stacked below the strips before it; align "client" fills what the
 // strips leave. Both follow their container when the window is resized.
