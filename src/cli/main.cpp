@@ -157,9 +157,7 @@ int run(const Options& options) {
       return exit_validation;
     }
   } catch (const Exception& error) {
-    std::string message = error.what();
-    if (message.empty() || message.back() != '.') message += '.';
-    std::cerr << message << '\n';
+    std::cerr << exception_box_message(error) << '\n';
     return exit_error;
   }
   const std::string shape = tank_shape_names[options.shape];

@@ -2,6 +2,7 @@
 // The error classes of the run-time library stand-in. Each carries the text the user sees as
 // its what(); the application's standard exception box shows exactly that text.
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -45,5 +46,13 @@ class EDatabaseError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The text the application's standard exception box shows: the message, with a full stop added
+// when it does not end in one.
+inline std::string exception_box_message(const std::exception& error) {
+  std::string text = error.what();
+  if (text.empty() || text.back() != '.') text += '.';
+  return text;
+}
 
 }  // namespace fillmap

@@ -5,8 +5,11 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "geometry/tank_state.h"
 #include "platform/conversions.h"
 #include "platform/qt/exception_box.h"
+#include "ui/about.h"
+#include "ui/fillmap0.h"
 
 namespace fillmap {
 
@@ -37,6 +40,18 @@ void set_up_application() {
   substitute_fonts();
   take_decimal_separator_from_locale();
   install_exception_box();
+}
+
+int run_program(const std::function<int()>& event_loop) {
+  // The shape radio group starts on its first item, the sphere.
+  tank_state.tank_shape = shape_spherical;
+  set_up_application();
+  TForm1 main_window;
+  Form1 = &main_window;
+  TAboutBox about_box;
+  AboutBox = &about_box;
+  Form1->show();
+  return event_loop();
 }
 
 }  // namespace fillmap

@@ -1,5 +1,7 @@
 #pragma once
-// The application object's set-up at start-up, before any window is created.
+// The program's start-up: the application object's set-up, then its two windows.
+
+#include <functional>
 
 namespace fillmap {
 
@@ -7,5 +9,9 @@ namespace fillmap {
 // the layout's Windows fonts, takes the decimal separator from the user's locale and makes the
 // standard exception box the report of errors that cannot travel further up.
 void set_up_application();
+
+// Starts FILLMAP in the QApplication that exists: sets it up, creates the main window Form1 and
+// the hidden About box, shows the main window and runs `event_loop` until it returns.
+int run_program(const std::function<int()>& event_loop);
 
 }  // namespace fillmap

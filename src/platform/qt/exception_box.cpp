@@ -3,14 +3,13 @@
 #include <QApplication>
 
 #include "platform/dataset.h"
+#include "platform/exceptions.h"
 #include "platform/qt/dialogs.h"
 
 namespace fillmap {
 
 QString exception_box_text(const std::exception& error) {
-  QString text = QString::fromStdString(error.what());
-  if (!text.endsWith(u'.')) text += u'.';
-  return text;
+  return QString::fromStdString(exception_box_message(error));
 }
 
 void show_exception(const std::exception& error) {
