@@ -11,6 +11,8 @@
 #include "geometry/tank_state.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/exception_box.h"
+#include "platform/qt/report_preview.h"
+#include "report/print_report.h"
 #include "ui/about.h"
 #include "ui/form_layout.h"
 
@@ -165,8 +167,20 @@ void TForm1::calculate() {
   fillmap::calculate(view, Table1);
 }
 
-// The report's preview follows the calculation once the report exists.
-void TForm1::PrintClick() { calculate(); }
+void TForm1::PrintClick() {
+  View view(*this);
+  const ReportWindowTexts texts{GroupTankShapeItems->checkedButton()->text(),
+                                Lb_diameter->text(),
+                                Lb_length_cyl->text(),
+                                Lb_length_con->text(),
+                                Lb_angle->text(),
+                                Lb_min_signal->text(),
+                                Lb_max_signal->text(),
+                                SizeUnits->currentText(),
+                                VolumeUnits->currentText()};
+  print_report([&] { return fillmap::calculate(view, Table1); }, QuickRep1, texts,
+               [this] { show_preview(QuickRep1, this); });
+}
 
 void TForm1::show_shape_name() {
   const QString name = GroupTankShapeItems->checkedButton()->text() + QStringLiteral(" tank");

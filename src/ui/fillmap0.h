@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "platform/qt/data_source.h"
+#include "report/calibration_report.h"
 #include "store/my_dataset.h"
 #include "ui_fillmap0.h"
 
@@ -47,6 +48,8 @@ class TForm1 : public QMainWindow, private Ui::TForm1 {
   TMyDataSet Table1;
   // The grid shows Table1 through it.
   TDataSource DataSource1{Table1};
+  // The calibration report over Table1, which "&Report" fills and previews.
+  TCalibrationReport QuickRep1{Table1};
 };
 
 // The one main window, from start-up to exit.

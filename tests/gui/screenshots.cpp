@@ -1,6 +1,7 @@
 // Pictures of the window as a person sees it, for looking at the layout: writes PNGs of every
 // page, the input page of each kind of shape, the output page after a calculation and the
-// About box into the folder given as the argument.
+// About box, and the calibration report of the start values as PDF and PNG, into the folder
+// given as the argument.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QTest>
 #include <cstdio>
 
+#include "platform/qt/report_preview.h"
+#include "report/print_report.h"
 #include "ui/about.h"
 #include "ui/application.h"
 #include "ui/fillmap0.h"
@@ -22,26 +25,9 @@ Widget* child(QWidget* window, const char* name) {
   return found;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int take_pictures(const QDir& folder) {
   using namespace fillmap;
-  QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-    return 64;
-  }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
-  if (!folder.mkpath(QStringLiteral("."))) qFatal("cannot make %s", argv[1]);
-
-  set_up_application();
-  TForm1 main_window;
-  Form1 = &main_window;
-  TAboutBox about_box;
-  AboutBox = &about_box;
-  Form1->show();
   if (!QTest::qWaitForWindowExposed(Form1)) qFatal("the main window was not shown");
-
   auto* pages = child<QTabWidget>(Form1, "PageControl1");
   const auto save = [&](QWidget* window, const char* name) {
     QApplication::processEvents();
@@ -69,5 +55,24 @@ int main(int argc, char** argv) {
   AboutBox->show();
   if (!QTest::qWaitForWindowExposed(AboutBox)) qFatal("the About box was not shown");
   save(AboutBox, "about_box");
+  // The report of the start values, written where the preview would open.
+  set_report_preview([&](const Report& report, QWidget*) {
+    write_report_files(report, folder.filePath(QStringLiteral("report.pdf")),
+                       folder.filePath(QStringLiteral("report.png")));
+  });
+  child<QAbstractButton>(Form1, "BtnReport")->click();
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 64;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.mkpath(QStringLiteral("."))) qFatal("cannot make %s", argv[1]);
+  return fillmap::run_program([&] { return take_pictures(folder); });
 }
