@@ -295,5 +295,12 @@ TEST_F(MainWindow, ExitClosesTheWindowWithoutAQuestion) {
   EXPECT_THAT(dialogs.log, IsEmpty());
 }
 
+TEST_F(MainWindow, AltXEndsTheProgramFromTheKeyboard) {
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+  EXPECT_FALSE(form.isVisible());
+}
+
 }  // namespace
 }  // namespace fillmap::testing
