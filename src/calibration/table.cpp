@@ -31,7 +31,7 @@ float unit_factor_of(int size_index, int volume_index) {
 }
 
 // A stored field: cut to 11 characters, then right-justified with leading spaces.
-std::string field_text(std::string text) {
+std::string stored_text(std::string text) {
   text.resize(std::min<std::size_t>(text.size(), field_width));
   return std::string(field_width - text.size(), ' ') + text;
 }
@@ -82,11 +82,11 @@ void generate_table(CalculationView& view, TDataSet& table, float max_height, in
         round_to_float((static_cast<extended>(tank.level_volume) - tank.zero_volume) / span);
     table.Open();
     table.Append();
-    table.FieldByName("Point").SetAsString(field_text(point_text(row, row_count)));
-    table.FieldByName("Input").SetAsString(field_text(fixed_text(input)));
-    table.FieldByName("Output").SetAsString(field_text(fixed_text(output)));
-    table.FieldByName("Height").SetAsString(field_text(fixed_text(tank.level_height)));
-    table.FieldByName("Volume").SetAsString(field_text(fixed_text(tank.level_volume)));
+    table.FieldByName("Point").SetAsString(stored_text(point_text(row, row_count)));
+    table.FieldByName("Input").SetAsString(stored_text(fixed_text(input)));
+    table.FieldByName("Output").SetAsString(stored_text(fixed_text(output)));
+    table.FieldByName("Height").SetAsString(stored_text(fixed_text(tank.level_height)));
+    table.FieldByName("Volume").SetAsString(stored_text(fixed_text(tank.level_volume)));
     table.Post();
     input = round_to_float(input + step);
   }
